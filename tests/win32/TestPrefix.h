@@ -1,0 +1,148 @@
+// A throw-away Wine prefix for file tests: drive C: as dosdevices/c: -> ../drive_c, drive D:
+// as a plain folder, the current folder inside it; environment and folder restored after.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <set>
+#include <string>
+
+namespace testprefix {
+
+namespace fs = std::filesystem;
+
+// Sets or clears an environment variable for the lifetime of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name))
+            old_ = old;
+        if (value != nullptr)
+            ::setenv(name, value, 1);
+        else
+            ::unsetenv(name);
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+    ~ScopedEnv() {
+        if (old_)
+            ::setenv(name_.c_str(), old_->c_str(), 1);
+        else
+            ::unsetenv(name_.c_str());
+    }
+
+private:
+    std::string name_;
+    std::optional<std::string> old_;
+};
+
+// A fresh folder under the system's temporary folder, removed with everything in it.
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern = (fs::temp_directory_path() / "setup-test-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            throw std::runtime_error("mkdtemp failed");
+        path_ = pattern;
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    ~TempFolder() {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    const fs::path& Path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+class ScopedCurrentFolder {
+public:
+    explicit ScopedCurrentFolder(const fs::path& folder) : old_(fs::current_path()) {
+        fs::current_path(folder);
+    }
+    ScopedCurrentFolder(const ScopedCurrentFolder&) = delete;
+    ScopedCurrentFolder& operator=(const ScopedCurrentFolder&) = delete;
+    ~ScopedCurrentFolder() {
+        std::error_code ec;
+        fs::current_path(old_, ec);
+    }
+
+private:
+    fs::path old_;
+};
+
+inline void WriteFile(const fs::path& file, const std::string& content) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    if (!out)
+        throw std::runtime_error("cannot write " + file.string());
+}
+
+inline std::string ReadFile(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline std::set<std::string> Entries(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+inline mode_t ModeBits(const fs::path& file) {
+    struct stat info {};
+    if (::stat(file.c_str(), &info) != 0)
+        throw std::runtime_error("cannot stat " + file.string());
+    return info.st_mode & 07777;
+}
+
+// Bytes that differ from position to position, so a shifted or truncated copy shows.
+inline std::string PatternedBytes(std::size_t size) {
+    std::string bytes(size, '\0');
+    std::uint32_t state = 0x12345678u;
+    for (auto& b : bytes) {
+        state = state * 1664525u + 1013904223u;
+        b = static_cast<char>(state >> 24);
+    }
+    return bytes;
+}
+
+class PrefixTest : public ::testing::Test {
+protected:
+    PrefixTest()
+        : prefix_(temp_.Path() / "prefix"), cwd_(temp_.Path() / "cwd"),
+          env_("WINEPREFIX", prefix_.c_str()) {
+        fs::create_directories(cwd_);
+        current_.emplace(cwd_);
+        fs::create_directories(prefix_ / "drive_c");
+        fs::create_directories(prefix_ / "dosdevices" / "d:");
+        fs::create_symlink("../drive_c", prefix_ / "dosdevices" / "c:");
+    }
+
+    const fs::path& Root() const { return temp_.Path(); }
+    const fs::path& Prefix() const { return prefix_; }
+    const fs::path& Cwd() const { return cwd_; }
+    fs::path C() const { return prefix_ / "dosdevices" / "c:"; }
+    fs::path D() const { return prefix_ / "dosdevices" / "d:"; }
+
+private:
+    TempFolder temp_;
+    fs::path prefix_;
+    fs::path cwd_;
+    ScopedEnv env_;
+    std::optional<ScopedCurrentFolder> current_;
+};
+
+} // namespace testprefix
