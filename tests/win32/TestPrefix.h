@@ -131,6 +131,8 @@ protected:
         fs::create_symlink("../drive_c", prefix_ / "dosdevices" / "c:");
     }
 
+public:
+
     const fs::path& Root() const { return temp_.Path(); }
     const fs::path& Prefix() const { return prefix_; }
     const fs::path& Cwd() const { return cwd_; }
