@@ -17,9 +17,13 @@ IBackend& Backend() {
     return *Current();
 }
 
-void InstallBackend(std::unique_ptr<IBackend> backend) { Current() = std::move(backend); }
+void InstallBackend(std::unique_ptr<IBackend> backend) {
+    Current() = std::move(backend);
+}
 
-std::unique_ptr<IBackend> RemoveBackend() { return std::move(Current()); }
+std::unique_ptr<IBackend> RemoveBackend() {
+    return std::move(Current());
+}
 
 TPoint CentreOnScreen(TSize screen, TSize outer) {
     // Halving truncates toward zero; a window larger than the screen starts at its edge.

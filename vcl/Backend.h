@@ -23,7 +23,7 @@ struct TFontSpec {
 };
 
 struct TFontMetrics {
-    int Height = 0;       // line pitch: ascent + descent
+    int Height = 0; // line pitch: ascent + descent
     int Ascent = 0;
     int AveCharWidth = 0; // the width tab stops are measured in
 };
@@ -113,8 +113,8 @@ public:
     virtual void Beep() = 0;
     virtual void Sleep(unsigned milliseconds) = 0;
     // A backend may answer a message box itself (tests); otherwise our dialog shows.
-    virtual std::optional<int> AnswerMessageBox(const AnsiString& text,
-                                                const AnsiString& caption, unsigned flags) {
+    virtual std::optional<int> AnswerMessageBox(const AnsiString& text, const AnsiString& caption,
+                                                unsigned flags) {
         (void)text, (void)caption, (void)flags;
         return std::nullopt;
     }

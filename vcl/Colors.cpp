@@ -40,6 +40,7 @@ TRGB ColorToRGB(TColor c) {
         std::uint32_t index = c.Value & 0xFFu;
         return index < kSystemColors.size() ? kSystemColors[index] : TRGB{0, 0, 0};
     }
-    return {static_cast<std::uint8_t>(c.Value & 0xFF), static_cast<std::uint8_t>((c.Value >> 8) & 0xFF),
+    return {static_cast<std::uint8_t>(c.Value & 0xFF),
+            static_cast<std::uint8_t>((c.Value >> 8) & 0xFF),
             static_cast<std::uint8_t>((c.Value >> 16) & 0xFF)};
 }

@@ -5,6 +5,7 @@
 
 using BOOL = std::int32_t;
 using DWORD = std::uint32_t;
+using UINT = std::uint32_t;
 using LPCSTR = const char*;
 
 // Macros, as on Windows, so a toolkit header that defines them too stays compatible.

@@ -23,8 +23,7 @@ THeadlessWindow* THeadlessBackend::FindWindow(const AnsiString& caption) const {
     return nullptr;
 }
 
-void THeadlessBackend::Enqueue(THeadlessWindow* target,
-                               std::function<void(IWindowEvents&)> event) {
+void THeadlessBackend::Enqueue(THeadlessWindow* target, std::function<void(IWindowEvents&)> event) {
     queue_.push_back({target, std::move(event), {}});
 }
 
@@ -96,7 +95,9 @@ int THeadlessBackend::TextWidth(const AnsiString& text, const TFontSpec& font) {
     return static_cast<int>(text.size()) * FontMetrics(font).AveCharWidth;
 }
 
-void THeadlessBackend::Beep() { Record({TJournalEntry::Kind::Beep, {}, {}, {}, 0, {}}); }
+void THeadlessBackend::Beep() {
+    Record({TJournalEntry::Kind::Beep, {}, {}, {}, 0, {}});
+}
 
 void THeadlessBackend::Sleep(unsigned milliseconds) {
     now_ += milliseconds;
@@ -104,8 +105,7 @@ void THeadlessBackend::Sleep(unsigned milliseconds) {
 }
 
 std::optional<int> THeadlessBackend::AnswerMessageBox(const AnsiString& text,
-                                                      const AnsiString& caption,
-                                                      unsigned flags) {
+                                                      const AnsiString& caption, unsigned flags) {
     Record({TJournalEntry::Kind::MessageBox, text, {}, {}, flags, caption});
     if (MessageBoxAnswers.empty())
         return std::nullopt;
@@ -116,13 +116,14 @@ std::optional<int> THeadlessBackend::AnswerMessageBox(const AnsiString& text,
 
 THeadlessWindow::THeadlessWindow(THeadlessBackend& backend, const TWindowParams& params,
                                  IWindowEvents& events)
-    : Caption(params.Caption), MinimizeBox(params.MinimizeBox),
-      MaximizeBox(params.MaximizeBox), Owner(params.Owner), HasIcon(params.Icon != nullptr),
-      backend_(backend), events_(events) {
+    : Caption(params.Caption), MinimizeBox(params.MinimizeBox), MaximizeBox(params.MaximizeBox),
+      Owner(params.Owner), HasIcon(params.Icon != nullptr), backend_(backend), events_(events) {
     SetClientSize(params.ClientSize);
 }
 
-THeadlessWindow::~THeadlessWindow() { backend_.Forget(this); }
+THeadlessWindow::~THeadlessWindow() {
+    backend_.Forget(this);
+}
 
 void THeadlessWindow::SetClientSize(TSize size) {
     size_ = size;

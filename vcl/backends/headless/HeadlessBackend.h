@@ -22,11 +22,11 @@ inline constexpr int kFrameCaption = 19;
 struct TJournalEntry {
     enum class Kind { Text, Flush, Beep, Sleep, MessageBox, Show };
     Kind What;
-    AnsiString Text;     // Text: the drawn string; MessageBox: the box's text; Show: caption
-    TRGB Color;          // Text
-    TPoint At;           // Text: cell corner in client coordinates; Show: framed position
-    unsigned Value = 0;  // Sleep: milliseconds; MessageBox: flags
-    AnsiString Caption;  // MessageBox
+    AnsiString Text;    // Text: the drawn string; MessageBox: the box's text; Show: caption
+    TRGB Color;         // Text
+    TPoint At;          // Text: cell corner in client coordinates; Show: framed position
+    unsigned Value = 0; // Sleep: milliseconds; MessageBox: flags
+    AnsiString Caption; // MessageBox
 };
 
 class THeadlessWindow;
@@ -87,8 +87,7 @@ private:
 
 class THeadlessWindow : public INativeWindow, public ISurface {
 public:
-    THeadlessWindow(THeadlessBackend& backend, const TWindowParams& params,
-                    IWindowEvents& events);
+    THeadlessWindow(THeadlessBackend& backend, const TWindowParams& params, IWindowEvents& events);
     ~THeadlessWindow() override;
 
     ISurface& Surface() override { return *this; }
@@ -102,15 +101,14 @@ public:
 
     void SetClip(const TRect& clip) override { clip_ = clip; }
     void FillRect(const TRect& r, TRGB color) override;
-    void DrawText(TPoint cell, const AnsiString& text, const TFontSpec& font,
-                  TRGB color) override;
+    void DrawText(TPoint cell, const AnsiString& text, const TFontSpec& font, TRGB color) override;
     void Flush() override;
 
     // --- for tests ---
     AnsiString Caption;
     bool Enabled = true;
     bool MinimizeBox = false, MaximizeBox = false;
-    TPoint Position;           // top-left of the frame on the screen
+    TPoint Position; // top-left of the frame on the screen
     INativeWindow* Owner = nullptr;
     bool HasIcon = false;
     TSize ClientSize() const { return size_; }

@@ -1,0 +1,48 @@
+// The program on the headless backend: application titled "Setup", Form1 built from its
+// layout, torn down after each test.
+#pragma once
+
+#include "app/InstallMain.h"
+#include "vcl/Application.h"
+#include "vcl/backends/headless/HeadlessBackend.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class AppFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        backend = &vcl::headless::InstallHeadlessBackend();
+        application = std::make_unique<TApplication>(nullptr);
+        Application = application.get();
+        Application->SetTitle("Setup");
+        Application->CreateForm(Form1);
+    }
+
+    void TearDown() override {
+        Form1 = nullptr;
+        Application = nullptr;
+        application.reset();
+        vcl::RemoveBackend();
+    }
+
+    // Shows the window and lets it paint, as the message loop's first turn does.
+    vcl::headless::THeadlessWindow& ShowWindow() {
+        Form1->Show();
+        backend->ProcessPending();
+        return Window();
+    }
+
+    vcl::headless::THeadlessWindow& Window() {
+        auto* w = backend->FindWindow("Installiere neue Programmdateien");
+        EXPECT_NE(w, nullptr);
+        return *w;
+    }
+
+    // Where a control's top-left corner lies in the window.
+    static TPoint At(const TControl* c) { return c->WindowOrigin(); }
+
+    vcl::headless::THeadlessBackend* backend = nullptr;
+    std::unique_ptr<TApplication> application;
+};
