@@ -11,7 +11,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <set>
 #include <string>
@@ -90,8 +89,13 @@ inline void WriteFile(const fs::path& file, const std::string& content) {
 }
 
 inline std::string ReadFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::ifstream in(file, std::ios::binary | std::ios::ate);
+    if (!in)
+        return {};
+    std::string content(static_cast<std::size_t>(in.tellg()), '\0');
+    in.seekg(0);
+    in.read(content.data(), static_cast<std::streamsize>(content.size()));
+    return content;
 }
 
 inline std::set<std::string> Entries(const fs::path& folder) {
@@ -132,7 +136,6 @@ protected:
     }
 
 public:
-
     const fs::path& Root() const { return temp_.Path(); }
     const fs::path& Prefix() const { return prefix_; }
     const fs::path& Cwd() const { return cwd_; }
