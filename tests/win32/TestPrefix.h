@@ -114,10 +114,14 @@ inline mode_t ModeBits(const fs::path& file) {
 
 // Bytes that differ from position to position, so a shifted or truncated copy shows.
 inline std::string PatternedBytes(std::size_t size) {
+    // A plain linear congruential generator (Numerical Recipes' constants) is enough.
+    constexpr std::uint32_t kSeed = 0x12345678u;
+    constexpr std::uint32_t kMultiplier = 1664525u;
+    constexpr std::uint32_t kIncrement = 1013904223u;
     std::string bytes(size, '\0');
-    std::uint32_t state = 0x12345678u;
+    std::uint32_t state = kSeed;
     for (auto& b : bytes) {
-        state = state * 1664525u + 1013904223u;
+        state = state * kMultiplier + kIncrement;
         b = static_cast<char>(state >> 24);
     }
     return bytes;
