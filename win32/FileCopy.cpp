@@ -27,7 +27,8 @@ bool SameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-// Where the copy lands: a link is followed, as Windows writes through it; `found` tells
+// Where the copy lands: a link is followed, as Windows writes through it (a dangling one
+// fails); `found` tells
 // whether something is there, described by `info`.
 fs::path ResolveDestination(const fs::path& destination, struct stat& info, bool& found) {
     found = false;
