@@ -28,8 +28,7 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 }
 
 // Where the copy lands: a link is followed, as Windows writes through it (a dangling one
-// fails); `found` tells
-// whether something is there, described by `info`.
+// fails); `found` tells whether something is there, described by `info`.
 fs::path ResolveDestination(const fs::path& destination, struct stat& info, bool& found) {
     found = false;
     if (::lstat(destination.c_str(), &info) != 0) {
