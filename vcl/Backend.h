@@ -3,6 +3,7 @@
 #pragma once
 
 #include "vcl/Types.h"
+#include "win32/Desktop.h"
 
 #include <cstdint>
 #include <memory>
@@ -96,7 +97,8 @@ public:
 // Where a window of the given framed size sits when centred on a screen.
 TPoint CentreOnScreen(TSize screen, TSize outer);
 
-class IBackend {
+// The backend is also the desktop that sounds the bell and keeps the time.
+class IBackend : public win32::IDesktop {
 public:
     virtual ~IBackend() = default;
     virtual std::unique_ptr<INativeWindow> CreateNativeWindow(const TWindowParams& params,
@@ -110,8 +112,6 @@ public:
     virtual TSize ScreenSize() = 0;
     virtual TFontMetrics FontMetrics(const TFontSpec& font) = 0;
     virtual int TextWidth(const AnsiString& text, const TFontSpec& font) = 0;
-    virtual void Beep() = 0;
-    virtual void Sleep(unsigned milliseconds) = 0;
     // A backend may answer a message box itself (tests); otherwise our dialog shows.
     virtual std::optional<int> AnswerMessageBox(const AnsiString& text, const AnsiString& caption,
                                                 unsigned flags) {

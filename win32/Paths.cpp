@@ -1,6 +1,6 @@
 #include "win32/Paths.h"
 
-#include "vcl/Cp1252.h"
+#include "win32/Cp1252.h"
 #include "win32/CaseFold.h"
 
 #include <pwd.h>
@@ -135,7 +135,7 @@ PathError AppendComponents(std::string_view rest, std::vector<std::string>& comp
         const std::string_view trimmed = TrimTrailingDotsAndBlanks(name);
         if (trimmed.empty())
             return PathError::InvalidName;
-        components.push_back(vcl::Cp1252ToUtf8(trimmed));
+        components.push_back(win32::Cp1252ToUtf8(trimmed));
     }
     return PathError::None;
 }

@@ -1,13 +1,28 @@
 #include "win32/System.h"
 
-#include "vcl/Backend.h"
+#include "win32/Desktop.h"
+
+#include <chrono>
+#include <thread>
+
+namespace {
+win32::IDesktop* desktop = nullptr;
+}
+
+void win32::SetDesktop(IDesktop* d) {
+    desktop = d;
+}
 
 void Sleep(DWORD milliseconds) {
-    vcl::Backend().Sleep(milliseconds);
+    if (desktop)
+        desktop->Sleep(milliseconds);
+    else
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
 BOOL MessageBeep(UINT) {
     // Every beep type sounds the display's one bell.
-    vcl::Backend().Beep();
+    if (desktop)
+        desktop->Beep();
     return TRUE;
 }

@@ -1,5 +1,4 @@
-// The operating system's pause and beep. They go through the windowing backend, which
-// owns the display connection (for the bell) and, in tests, the virtual clock.
+// The operating system's pause and beep, through the desktop session (win32/Desktop.h).
 #pragma once
 
 #include "win32/WinTypes.h"

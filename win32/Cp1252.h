@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
-namespace vcl {
+namespace win32 {
 
 // Every byte maps to one character; the five bytes Windows-1252 leaves undefined map to
 // the C1 control characters of the same value, as Windows' own conversion does.
 std::string Cp1252ToUtf8(std::string_view bytes);
 
-} // namespace vcl
+} // namespace win32

@@ -1,9 +1,9 @@
-#include "vcl/Cp1252.h"
+#include "win32/Cp1252.h"
 
 #include <array>
 #include <cstdint>
 
-namespace vcl {
+namespace win32 {
 
 namespace {
 
@@ -39,4 +39,4 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
-} // namespace vcl
+} // namespace win32
