@@ -10,6 +10,9 @@ constexpr DWORD kMessagePause = 250;
 constexpr DWORD kErrorPause = 5000;
 constexpr UINT kSimpleBeep = 0xFFFFFFFF;
 
+const AnsiString InstDirName = "InstDir.inf";
+const AnsiString InstFileName = "InstFile.inf";
+
 } // namespace
 
 TForm1::TForm1(TComponent* Owner) : TForm(Owner) {}
@@ -28,6 +31,18 @@ const TPublishedTable& TForm1::Published() const {
 }
 
 void TForm1::InstallBtnClick(TObject*) {}
+
+bool TForm1::LoadInstallLists(TStringList& dirList, TStringList& fileList) {
+    try {
+        dirList.LoadFromFile(InstDirName);
+        fileList.LoadFromFile(InstFileName);
+    } catch (...) {
+        Error("Kann Informationsdateien nicht laden.\n\rStellen Sie sicher, dass sich die "
+              "Dateien [InstDir.inf] und [InstFile.inf] im Installationsverzeichnis befinden.");
+        return false;
+    }
+    return true;
+}
 
 void TForm1::Error(AnsiString Text) {
     Status->Font()->SetColor(clRed);

@@ -7,6 +7,7 @@
 #include "vcl/Form.h"
 #include "vcl/Label.h"
 #include "vcl/Panel.h"
+#include "vcl/StringList.h"
 
 class TForm1 : public TForm {
 public: // published
@@ -24,6 +25,10 @@ public:
     ~TForm1() override;
     AnsiString ClassName() const override { return "TForm1"; }
     const TPublishedTable& Published() const override;
+
+    // Loads InstDir.inf into `dirList`, then InstFile.inf into `fileList`, as one guarded
+    // step: the first failure of any kind stops it and shows the load error.
+    bool LoadInstallLists(TStringList& dirList, TStringList& fileList);
 };
 
 extern TForm1* Form1;

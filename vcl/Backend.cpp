@@ -19,9 +19,11 @@ IBackend& Backend() {
 
 void InstallBackend(std::unique_ptr<IBackend> backend) {
     Current() = std::move(backend);
+    win32::SetDesktop(Current().get());
 }
 
 std::unique_ptr<IBackend> RemoveBackend() {
+    win32::SetDesktop(nullptr);
     return std::move(Current());
 }
 

@@ -1,6 +1,6 @@
 // The FILE library's CreateFullPath on a test prefix, and that it exports nothing else.
 #include "file/FILE.h"
-#include "tests/win32/TestPrefix.h"
+#include "tests/support/TestPrefix.h"
 
 #include <gtest/gtest.h>
 

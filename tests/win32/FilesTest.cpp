@@ -1,7 +1,7 @@
 // CopyFileA and DeleteFileA on a test prefix: what a copy keeps, and that every failure
 // leaves source, old destination and destination folder exactly as they were.
 #include "win32/Files.h"
-#include "tests/win32/TestPrefix.h"
+#include "tests/support/TestPrefix.h"
 #include "win32/FaultInjection.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Windows paths mapped onto a Wine prefix: normalisation, drives, case, names Windows refuses.
 #include "win32/Paths.h"
-#include "tests/win32/TestPrefix.h"
+#include "tests/support/TestPrefix.h"
 #include "win32/CaseFold.h"
 
 #include <gtest/gtest.h>
