@@ -1,8 +1,16 @@
 #include "app/InstallMain.h"
 
+#include "app/InstallState.h"
+#include "app/SourceName.h"
+#include "file/FILE.h"
+#include "vcl/Application.h"
+#include "win32/Files.h"
 #include "win32/System.h"
 
+#include <memory>
+
 TForm1* Form1 = nullptr;
+TInstallState InstallState;
 
 namespace {
 
@@ -30,7 +38,86 @@ const TPublishedTable& TForm1::Published() const {
     return table;
 }
 
-void TForm1::InstallBtnClick(TObject*) {}
+void TForm1::InstallBtnClick(TObject*) {
+    bool& FirstClick = InstallState.FirstClick;
+    bool& InstallFailed = InstallState.InstallFailed;
+    if (!FirstClick) {
+        Message("Programm wird beendet...");
+        Close();
+        return;
+    }
+
+    InstallFailed = false;
+    InstallBtn->SetEnabled(false);
+    Progress->SetMax(2);
+    Progress->SetPosition(0);
+    Message("Schritte der Installation:\n\r1. Initialisierung\n\r2. Erstellen der Ordner\n\r3. "
+            "Kopieren der Dateien in den Datenordner");
+    bool FolderAbsent =
+        Application->MessageBox("Existiert auf ihrem PC ein Ordner [C:\\Keldrano]?",
+                                "Wichtige Frage!", MB_YESNO | MB_ICONQUESTION) != IDYES;
+    Message("Initialisiere...\n\rReserviere Speicher...");
+    auto DirList = std::make_unique<TStringList>();
+    auto FileList = std::make_unique<TStringList>();
+    AnsiString SourceName;
+    Progress->SetPosition(Progress->Position() + 1);
+    Message("Initialisiere...\n\rLade Informationsdateien...");
+    if (!LoadInstallLists(*DirList, *FileList))
+        InstallFailed = true;
+    Progress->SetPosition(Progress->Position() + 1);
+
+    if (!InstallFailed) {
+        Progress->SetMax(DirList->Count() + FileList->Count());
+        Progress->SetPosition(0);
+        for (int i = 0; i < DirList->Count(); ++i) {
+            const AnsiString& folder = DirList->Strings(i);
+            Message("Erstelle Ordner \"" + folder + "\"...");
+            Progress->SetPosition(Progress->Position() + 1);
+            // With the answer Yes a folder that cannot be made is not reported.
+            if (CreateFullPath(folder.c_str()) == 0 && FolderAbsent) {
+                Error("Konnte Ordner nicht erstellen.");
+                InstallFailed = true;
+            }
+            Application->ProcessMessages();
+        }
+
+        if (FolderAbsent && InstallFailed) {
+            Error("Einige Ordner konnten nicht erstellt werden.\n\rDas Kopieren der Dateien wird "
+                  "abgebrochen.\n\rA_c_h_t_u_n_g: Das zu installierende Programm ist nicht "
+                  "lauff\xE4hig!!!");
+        } else {
+            for (int i = 0; i < FileList->Count(); ++i) {
+                const AnsiString& destination = FileList->Strings(i);
+                Message("Extrahiere Dateiname...");
+                SourceName = ExtractSourceName(destination);
+                Message("Verschiebe Datei \"" + SourceName + "\" nach \"" + destination + "\"...");
+                Progress->SetPosition(Progress->Position() + 1);
+                // The source goes only once a complete copy exists at the destination.
+                if (CopyFileA(SourceName.c_str(), destination.c_str(), FALSE)) {
+                    DeleteFileA(SourceName.c_str());
+                } else {
+                    Error("Konnte Datei nicht verschieben.");
+                    InstallFailed = true;
+                }
+                Application->ProcessMessages();
+            }
+        }
+    }
+
+    if (InstallFailed)
+        Message("Es sind Fehler bei der Installation aufgetreten.\n\rBeenden Sie das Programm und "
+                "entpacken Sie das Archiv erneut.\n\rWenn es dann immer noch nicht klappt, "
+                "kontaktieren Sie den Autor (E-Mail in der readme.txt).");
+    else
+        Message(
+            "Installation erfolgreich beendet!\n\rSie k\xF6nnen das installierte Programm jetzt "
+            "ausf\xFChren!");
+    InstallBtn->SetCaption("Ende");
+    InstallBtn->SetEnabled(true);
+    FirstClick = false;
+    DirList.reset();
+    FileList.reset();
+}
 
 bool TForm1::LoadInstallLists(TStringList& dirList, TStringList& fileList) {
     try {
