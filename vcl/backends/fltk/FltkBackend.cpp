@@ -29,7 +29,8 @@ void OpenDisplay() {
             throw Exception("Keine grafische Anzeige: die Umgebungsvariable DISPLAY ist "
                             "nicht gesetzt.");
         throw Exception(AnsiString("Die grafische Anzeige \"") + name +
-                        "\" l\xE4sst sich nicht \xF6" "ffnen.");
+                        "\" l\xE4sst sich nicht \xF6"
+                        "ffnen.");
     }
     fl_open_display(display);
 }
@@ -102,6 +103,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<IBackend> CreateFltkBackend() { return std::make_unique<TFltkBackend>(); }
+std::unique_ptr<IBackend> CreateFltkBackend() {
+    return std::make_unique<TFltkBackend>();
+}
 
 } // namespace vcl::fltk

@@ -1,6 +1,6 @@
 #include "vcl/backends/fltk/FltkFonts.h"
 
-#include "vcl/Cp1252.h"
+#include "win32/Cp1252.h"
 
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
@@ -83,7 +83,7 @@ const TFltkFont& TFltkFonts::Resolve(const TFontSpec& spec) {
         return it->second;
 
     TFltkFont font;
-    font.Face = Face(ResolveFamily(Cp1252ToUtf8(spec.Name), spec.Bold), spec.Bold);
+    font.Face = Face(ResolveFamily(win32::Cp1252ToUtf8(spec.Name), spec.Bold), spec.Bold);
     // The size whose pitch is exactly right, else the one coming nearest from below.
     int wanted = spec.Height + kInternalLeading;
     int bestPitch = 0;
@@ -113,7 +113,7 @@ const TFltkFont& TFltkFonts::Select(const TFontSpec& spec) {
 
 int TFltkFonts::TextWidth(const AnsiString& text, const TFontSpec& spec) {
     Select(spec);
-    std::string utf8 = Cp1252ToUtf8(text);
+    std::string utf8 = win32::Cp1252ToUtf8(text);
     return static_cast<int>(std::lround(fl_width(utf8.c_str(), static_cast<int>(utf8.size()))));
 }
 

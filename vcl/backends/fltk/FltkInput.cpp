@@ -81,6 +81,8 @@ std::optional<TMouseButton> CurrentButton() {
     }
 }
 
-TPoint CurrentMousePosition() { return {Fl::event_x(), Fl::event_y()}; }
+TPoint CurrentMousePosition() {
+    return {Fl::event_x(), Fl::event_y()};
+}
 
 } // namespace vcl::fltk

@@ -3,6 +3,8 @@
 
 #include "vcl/Backend.h"
 
+#include <optional>
+
 namespace vcl::fltk {
 
 // The key of the current FLTK keyboard event, with the typed character in Windows-1252.

@@ -1,8 +1,8 @@
 #include "vcl/backends/fltk/FltkWindow.h"
 
-#include "vcl/Cp1252.h"
 #include "vcl/backends/fltk/FltkIcon.h"
 #include "vcl/backends/fltk/FltkInput.h"
+#include "win32/Cp1252.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
@@ -82,13 +82,12 @@ private:
     bool shown_ = false;
 };
 
-TFltkWindow::TFltkWindow(TFltkContext& context, const TWindowParams& params,
-                         IWindowEvents& events)
+TFltkWindow::TFltkWindow(TFltkContext& context, const TWindowParams& params, IWindowEvents& events)
     : context_(context), events_(events),
       window_(std::make_unique<TFlWindow>(*this, params.ClientSize).release()),
       owner_(dynamic_cast<TFltkWindow*>(params.Owner)), minimizeBox_(params.MinimizeBox),
       size_(params.ClientSize), clip_{0, 0, params.ClientSize.Width, params.ClientSize.Height},
-      caption_(Cp1252ToUtf8(params.Caption)) {
+      caption_(win32::Cp1252ToUtf8(params.Caption)) {
     window_->size_range(window_->w(), window_->h(), window_->w(), window_->h());
     window_->box(FL_NO_BOX);
     window_->callback(&OnCloseBox, this);
@@ -112,10 +111,12 @@ void TFltkWindow::ApplyLabels() {
     window_->copy_label(caption_.c_str());
     if (!iconLabel_.empty())
         window_->iconlabel(iconLabel_.c_str());
+    if (window_->shown())
+        SetLegacyNames(fl_display, XId(), caption_, iconLabel_.empty() ? caption_ : iconLabel_);
 }
 
 void TFltkWindow::SetCaption(const AnsiString& caption) {
-    caption_ = Cp1252ToUtf8(caption);
+    caption_ = win32::Cp1252ToUtf8(caption);
     ApplyLabels();
     if (window_->shown())
         XFlush(fl_display);
@@ -135,7 +136,9 @@ void TFltkWindow::SetClientSize(TSize size) {
     window_->redraw();
 }
 
-unsigned long TFltkWindow::XId() const { return fl_xid(window_.get()); }
+unsigned long TFltkWindow::XId() const {
+    return fl_xid(window_.get());
+}
 
 TWmHints TFltkWindow::Hints() const {
     TWmHints hints;
@@ -156,7 +159,7 @@ void TFltkWindow::Show(bool centred) {
     if (first && !context_.ApplicationTitle.empty()) {
         // The window manager reads the class only when it first sees the window.
         window_->xclass(context_.ApplicationTitle.c_str());
-        iconLabel_ = Cp1252ToUtf8(context_.ApplicationTitle);
+        iconLabel_ = win32::Cp1252ToUtf8(context_.ApplicationTitle);
         ApplyLabels();
     }
     std::optional<TFrameExtents> predicted;
@@ -169,15 +172,17 @@ void TFltkWindow::Show(bool centred) {
     window_->show();
     visible_ = true;
     shownBefore_ = true;
-    if (create)
+    if (create) {
         ApplyWmHints(fl_display, XId(), Hints());
+        ApplyLabels();
+    }
     if (first && centred) {
         // FLTK pulls new windows fully onto the screen; a framed one wider than the
         // screen belongs with its frame's edge at 0. Undo that before the frame appears.
         TPoint origin = CentredClientOrigin(predicted.value_or(TFrameExtents{}));
         XMoveWindow(fl_display, XId(), origin.X, origin.Y);
-        placement_ = TPlacement{predicted.value_or(TFrameExtents{}),
-                                std::chrono::steady_clock::now()};
+        placement_ =
+            TPlacement{predicted.value_or(TFrameExtents{}), std::chrono::steady_clock::now()};
     }
     XFlush(fl_display);
 }
@@ -207,7 +212,9 @@ void TFltkWindow::Hide() {
     window_->hide();
 }
 
-void TFltkWindow::Invalidate() { window_->redraw(); }
+void TFltkWindow::Invalidate() {
+    window_->redraw();
+}
 
 void TFltkWindow::FillRect(const TRect& r, TRGB color) {
     TDrawScope scope(*this);
@@ -220,8 +227,7 @@ void TFltkWindow::FillRect(const TRect& r, TRGB color) {
     fl_rectf(area.Left, area.Top, area.Width(), area.Height());
 }
 
-void TFltkWindow::DrawText(TPoint cell, const AnsiString& text, const TFontSpec& font,
-                           TRGB color) {
+void TFltkWindow::DrawText(TPoint cell, const AnsiString& text, const TFontSpec& font, TRGB color) {
     TDrawScope scope(*this);
     if (!scope || text.empty())
         return;
@@ -229,7 +235,7 @@ void TFltkWindow::DrawText(TPoint cell, const AnsiString& text, const TFontSpec&
     if (clip.IsEmpty())
         return;
     const TFltkFont& f = context_.Fonts.Select(font);
-    std::string utf8 = Cp1252ToUtf8(text);
+    std::string utf8 = win32::Cp1252ToUtf8(text);
     fl_color(color.R, color.G, color.B);
     fl_push_clip(clip.Left, clip.Top, clip.Width(), clip.Height());
     fl_draw(utf8.c_str(), static_cast<int>(utf8.size()), cell.X, cell.Y + f.Metrics.Ascent);

@@ -37,8 +37,7 @@ public:
 
     void SetClip(const TRect& clip) override { clip_ = clip; }
     void FillRect(const TRect& r, TRGB color) override;
-    void DrawText(TPoint cell, const AnsiString& text, const TFontSpec& font,
-                  TRGB color) override;
+    void DrawText(TPoint cell, const AnsiString& text, const TFontSpec& font, TRGB color) override;
     void Flush() override;
 
     // From the FLTK window.

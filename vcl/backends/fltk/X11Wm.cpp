@@ -14,7 +14,7 @@ namespace {
 
 // _MOTIF_WM_HINTS, the one way to take single buttons off a frame.
 constexpr long kMwmHintsFunctions = 1;
-constexpr long kMwmFuncAll = 1;     // with ALL set, the bits below are taken away
+constexpr long kMwmFuncAll = 1; // with ALL set, the bits below are taken away
 constexpr long kMwmFuncResize = 2;
 constexpr long kMwmFuncMinimize = 8;
 constexpr long kMwmFuncMaximize = 16;
@@ -23,7 +23,9 @@ constexpr int kMwmHintsLength = 5;
 
 constexpr auto kPollInterval = std::chrono::milliseconds(2);
 
-Atom Intern(Display* display, const char* name) { return XInternAtom(display, name, False); }
+Atom Intern(Display* display, const char* name) {
+    return XInternAtom(display, name, False);
+}
 
 struct TXFree {
     void operator()(unsigned char* p) const { XFree(p); }
@@ -48,8 +50,8 @@ std::vector<long> ReadLongs(Display* display, Window window, Atom property, Atom
 }
 
 bool Supports(Display* display, const char* feature) {
-    std::vector<long> atoms = ReadLongs(display, DefaultRootWindow(display),
-                                        Intern(display, "_NET_SUPPORTED"), XA_ATOM);
+    std::vector<long> atoms =
+        ReadLongs(display, DefaultRootWindow(display), Intern(display, "_NET_SUPPORTED"), XA_ATOM);
     Atom wanted = Intern(display, feature);
     return std::find(atoms.begin(), atoms.end(), static_cast<long>(wanted)) != atoms.end();
 }
@@ -61,8 +63,7 @@ public:
         : display_(display),
           window_(XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0,
                                       static_cast<unsigned>(std::max(1, size.Width)),
-                                      static_cast<unsigned>(std::max(1, size.Height)), 0, 0,
-                                      0)) {}
+                                      static_cast<unsigned>(std::max(1, size.Height)), 0, 0, 0)) {}
     ~TStandIn() { XDestroyWindow(display_, window_); }
     TStandIn(const TStandIn&) = delete;
     TStandIn& operator=(const TStandIn&) = delete;
@@ -97,6 +98,21 @@ void ApplyWmHints(Display* display, Window window, const TWmHints& hints) {
         XSetTransientForHint(display, window, hints.TransientFor);
 }
 
+void SetLegacyNames(Display* display, Window window, const std::string& title,
+                    const std::string& iconName) {
+    auto set = [&](const std::string& utf8, void (*store)(Display*, Window, XTextProperty*)) {
+        char* list[] = {const_cast<char*>(utf8.c_str())};
+        XTextProperty property{};
+        // Latin-1 text becomes STRING, anything else COMPOUND_TEXT.
+        if (Xutf8TextListToTextProperty(display, list, 1, XStdICCTextStyle, &property) < 0)
+            return;
+        store(display, window, &property);
+        XFree(property.value);
+    };
+    set(title, XSetWMName);
+    set(iconName, XSetWMIconName);
+}
+
 bool HasWindowManager(Display* display) {
     Atom check = Intern(display, "_NET_SUPPORTING_WM_CHECK");
     std::vector<long> root = ReadLongs(display, DefaultRootWindow(display), check, XA_WINDOW);
@@ -113,8 +129,8 @@ std::optional<TFrameExtents> ReadFrameExtents(Display* display, Window window) {
     constexpr std::size_t kSides = 4;
     if (v.size() < kSides)
         return std::nullopt;
-    return TFrameExtents{static_cast<int>(v[0]), static_cast<int>(v[1]),
-                         static_cast<int>(v[2]), static_cast<int>(v[3])};
+    return TFrameExtents{static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2]),
+                         static_cast<int>(v[3])};
 }
 
 std::optional<TFrameExtents> PredictFrameExtents(Display* display, const TWmHints& hints,

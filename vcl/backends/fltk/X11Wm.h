@@ -8,11 +8,12 @@
 
 #include <chrono>
 #include <optional>
+#include <string>
 
 namespace vcl::fltk {
 
 struct TWmHints {
-    TSize ClientSize;           // fixed: the frame offers no resizing
+    TSize ClientSize; // fixed: the frame offers no resizing
     bool MinimizeBox = true;
     Window TransientFor = None; // a dialog's owner, kept below it
 };
@@ -29,6 +30,11 @@ struct TFrameExtents {
 // Owner and frame buttons, on a window FLTK has created. FLTK rewrites the buttons when
 // the size changes, so this is applied again after every resize.
 void ApplyWmHints(Display* display, Window window, const TWmHints& hints);
+
+// WM_NAME and WM_ICON_NAME in the encodings those old properties allow (FLTK writes
+// UTF-8 bytes into them); the UTF-8 _NET_WM_ names stay as FLTK set them.
+void SetLegacyNames(Display* display, Window window, const std::string& title,
+                    const std::string& iconName);
 
 bool HasWindowManager(Display* display);
 
