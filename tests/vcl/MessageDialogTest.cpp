@@ -1,4 +1,5 @@
 #include "vcl/Application.h"
+#include "vcl/Button.h"
 #include "vcl/Resources.h"
 #include "vcl/backends/headless/HeadlessBackend.h"
 
@@ -109,24 +110,27 @@ TEST_F(MessageDialogTest, OkBoxClosesByEscapeOrCloseBox) {
               IDOK);
 }
 
-TEST_F(MessageDialogTest, BoxShowsTextIconAndButtonsAndKeepsTheMainFormBlocked) {
+TEST_F(MessageDialogTest, BoxShowsTextAndButtonsAndKeepsTheMainFormBlocked) {
     int mainClicks = 0;
-    main->OnClick = [&](TObject*) { ++mainClicks; };
-    Ask(MB_YESNO | MB_ICONQUESTION, [&](THeadlessWindow& box) {
+    auto* button = new TButton(main);
+    button->SetParent(main);
+    button->SetBounds(0, 0, 50, 20);
+    button->OnClick = [&](TObject*) { ++mainClicks; };
+    int result = Ask(MB_YESNO | MB_ICONQUESTION, [&](THeadlessWindow& box) {
         backend->Click(*static_cast<THeadlessWindow*>(main->Native()), {10, 10});
-        bool text = false, yes = false, no = false;
-        backend->Post([&, b = &box] {
-            for (const auto& e : backend->Journal) {
-                text |= e.Text == "Existiert auf ihrem PC ein Ordner [C:\\Keldrano]?";
-                yes |= e.Text == "Ja";
-                no |= e.Text == "Nein";
-            }
-            EXPECT_TRUE(text && yes && no);
-            EXPECT_TRUE(b->HasIcon || true);
-            backend->Key(*b, TKey::Enter);
-        });
+        backend->Key(box, TKey::Enter);
     });
-    EXPECT_EQ(mainClicks, 0);
+    EXPECT_EQ(result, IDYES);
+    EXPECT_EQ(mainClicks, 0) << "a click on the blocked main form reaches nothing";
+    bool text = false, yes = false, no = false;
+    for (const auto& e : backend->Journal) {
+        text |= e.Text == "Existiert auf ihrem PC ein Ordner [C:\\Keldrano]?";
+        yes |= e.Text == "Ja";
+        no |= e.Text == "Nein";
+    }
+    EXPECT_TRUE(text);
+    EXPECT_TRUE(yes);
+    EXPECT_TRUE(no);
 }
 
 } // namespace
