@@ -1,7 +1,7 @@
 #include "win32/Paths.h"
 
-#include "win32/Cp1252.h"
 #include "win32/CaseFold.h"
+#include "win32/Cp1252.h"
 
 #include <pwd.h>
 #include <unistd.h>
