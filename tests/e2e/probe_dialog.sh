@@ -35,10 +35,16 @@ dialog_above_owner() {
 dialog_above_owner || fail "the dialog is not above its owner"
 pass "the dialog is above its owner"
 
-# The owner is disabled: clicks, keys and its close box do nothing.
-focus_window "$m"
+# The owner is disabled: clicks, keys and its close box do nothing; activating it
+# activates the dialog instead, which then gets the keys.
 click_client "$m" 30 40
+xdotool windowactivate "$m"
+wait_for_line "^dialog activate 1" # again, after losing it to the owner
+poll "$E2E_WAIT_S" bash -c "xprop -root _NET_ACTIVE_WINDOW | grep -qi '$d'" ||
+    fail "the dialog did not become the active window"
+pass "activating the owner activates its dialog"
 xdotool key a
+wait_for_line "^dialog key Other char=a$"
 close_window "$m"
 expect_no_line "^main (down|up|key|close)" "the disabled owner takes no input"
 dialog_above_owner || fail "the owner came above its dialog"

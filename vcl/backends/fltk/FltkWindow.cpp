@@ -313,12 +313,26 @@ int TFltkWindow::Handle(int event) {
         }
         return 1;
     case FL_FOCUS:
+        // As on Windows, activating a window that waits for its dialog activates the dialog.
+        if (!enabled_)
+            if (TFltkWindow* dialog = ShownDialog())
+                RequestActivation(fl_display, dialog->XId(), XId(), fl_event_time);
+        Activated(true);
+        return 1;
     case FL_UNFOCUS:
-        Activated(event == FL_FOCUS);
+        Activated(false);
         return 1;
     default:
         return window_->BaseHandle(event);
     }
+}
+
+TFltkWindow* TFltkWindow::ShownDialog() const {
+    auto& windows = context_.Windows;
+    auto it = std::find_if(windows.rbegin(), windows.rend(), [this](const TFltkWindow* w) {
+        return w->owner_ == this && w->visible_ && w->window_->shown();
+    });
+    return it == windows.rend() ? nullptr : *it;
 }
 
 void TFltkWindow::Activated(bool active) {

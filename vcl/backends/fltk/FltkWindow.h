@@ -61,6 +61,8 @@ private:
     template <class F> void Report(F&& report);
     void Activated(bool active);
     bool IsOwnKeyEvent() const;
+    // The newest visible window this one owns.
+    TFltkWindow* ShownDialog() const;
     unsigned long XId() const;
     TWmHints Hints() const;
     TPoint CentredClientOrigin(const TFrameExtents& frame) const;

@@ -113,6 +113,21 @@ void SetLegacyNames(Display* display, Window window, const std::string& title,
     set(iconName, XSetWMIconName);
 }
 
+void RequestActivation(Display* display, Window window, Window current, unsigned long time) {
+    constexpr long kFromApplication = 1;
+    XEvent request{};
+    request.xclient.type = ClientMessage;
+    request.xclient.window = window;
+    request.xclient.message_type = Intern(display, "_NET_ACTIVE_WINDOW");
+    request.xclient.format = 32;
+    request.xclient.data.l[0] = kFromApplication;
+    request.xclient.data.l[1] = static_cast<long>(time);
+    request.xclient.data.l[2] = static_cast<long>(current);
+    XSendEvent(display, DefaultRootWindow(display), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &request);
+    XFlush(display);
+}
+
 bool HasWindowManager(Display* display) {
     Atom check = Intern(display, "_NET_SUPPORTING_WM_CHECK");
     std::vector<long> root = ReadLongs(display, DefaultRootWindow(display), check, XA_WINDOW);

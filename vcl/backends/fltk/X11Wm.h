@@ -36,6 +36,10 @@ void ApplyWmHints(Display* display, Window window, const TWmHints& hints);
 void SetLegacyNames(Display* display, Window window, const std::string& title,
                     const std::string& iconName);
 
+// Asks the window manager to activate `window` instead of `current`, one of ours, on
+// behalf of the user's action at `time`.
+void RequestActivation(Display* display, Window window, Window current, unsigned long time);
+
 bool HasWindowManager(Display* display);
 
 // The frame the window manager has put around `window`; nullopt until it has managed it.
