@@ -39,6 +39,12 @@ public:
         if (owner_)
             owner_->Paint();
     }
+    // FLTK also calls a window's callback for Escape; only the close box closes.
+    static void OnCallback(Fl_Widget* widget, void*) {
+        auto* self = static_cast<TFlWindow*>(widget);
+        if (Fl::event() == FL_CLOSE && self->owner_)
+            self->owner_->CloseBox();
+    }
 
 private:
     TFltkWindow* owner_;
@@ -49,19 +55,11 @@ void TFlWindowDeleter::operator()(TFlWindow* window) const {
     Fl::delete_widget(window);
 }
 
-namespace {
-void OnCloseBox(Fl_Widget*, void* data) {
-    // FLTK also calls a window's callback for Escape; only the close box closes.
-    if (Fl::event() == FL_CLOSE)
-        static_cast<TFltkWindow*>(data)->CloseBox();
-}
-} // namespace
-
 // Makes the window FLTK's drawing target outside its paint; inside it, FLTK already has
 // (clipped to what needs painting). Another window's running paint gets its target back.
 class TFltkWindow::TDrawScope {
 public:
-    explicit TDrawScope(TFltkWindow& w) : window_(w) {
+    explicit TDrawScope(TFltkWindow& w) {
         shown_ = w.window_->shown();
         if (!shown_ || w.context_.Painting == &w)
             return;
@@ -77,7 +75,6 @@ public:
     explicit operator bool() const { return shown_; }
 
 private:
-    TFltkWindow& window_;
     TFltkWindow* interrupted_ = nullptr;
     bool shown_ = false;
 };
@@ -90,7 +87,7 @@ TFltkWindow::TFltkWindow(TFltkContext& context, const TWindowParams& params, IWi
       caption_(win32::Cp1252ToUtf8(params.Caption)) {
     window_->size_range(window_->w(), window_->h(), window_->w(), window_->h());
     window_->box(FL_NO_BOX);
-    window_->callback(&OnCloseBox, this);
+    window_->callback(&TFlWindow::OnCallback);
     if (params.Icon)
         SetWindowIcon(*window_, *params.Icon);
     ApplyLabels();
