@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/InstallMain.h"
+#include "tests/support/HeadlessSession.h"
 #include "vcl/Application.h"
 #include "vcl/backends/headless/HeadlessBackend.h"
 
@@ -13,18 +14,14 @@
 class AppFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        backend = &vcl::headless::InstallHeadlessBackend();
-        application = std::make_unique<TApplication>(nullptr);
-        Application = application.get();
-        Application->SetTitle("Setup");
+        session = std::make_unique<THeadlessSession>();
+        backend = &session->Backend();
         Application->CreateForm(Form1);
     }
 
     void TearDown() override {
         Form1 = nullptr;
-        Application = nullptr;
-        application.reset();
-        vcl::RemoveBackend();
+        session.reset();
     }
 
     // Shows the window and lets it paint, as the message loop's first turn does.
@@ -43,6 +40,6 @@ protected:
     // Where a control's top-left corner lies in the window.
     static TPoint At(const TControl* c) { return c->WindowOrigin(); }
 
+    std::unique_ptr<THeadlessSession> session;
     vcl::headless::THeadlessBackend* backend = nullptr;
-    std::unique_ptr<TApplication> application;
 };

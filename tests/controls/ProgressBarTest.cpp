@@ -1,4 +1,5 @@
 #include "controls/TProgressBarEx.h"
+#include "tests/support/HeadlessSession.h"
 #include "vcl/Form.h"
 #include "vcl/backends/headless/HeadlessBackend.h"
 
@@ -22,7 +23,7 @@ constexpr TRGB kBar{0, 0, 128};
 class ProgressBarTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        backend = &vcl::headless::InstallHeadlessBackend();
+        backend = &session.Backend();
         form = std::make_unique<TForm>(nullptr);
         form->SetCaption("bar");
         form->Font()->SetStyle(fsBold);
@@ -32,10 +33,6 @@ protected:
         Resize(788, 20);
         form->Show();
         backend->ProcessPending();
-    }
-    void TearDown() override {
-        form.reset();
-        vcl::RemoveBackend();
     }
     void Resize(int w, int h) {
         form->SetClientWidth(w);
@@ -50,6 +47,7 @@ protected:
         return n;
     }
 
+    THeadlessSession session;
     THeadlessBackend* backend = nullptr;
     std::unique_ptr<TForm> form;
     TProgressBarEx* bar = nullptr;

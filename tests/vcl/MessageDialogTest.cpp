@@ -1,3 +1,4 @@
+#include "tests/support/HeadlessSession.h"
 #include "vcl/Application.h"
 #include "vcl/Button.h"
 #include "vcl/Resources.h"
@@ -32,19 +33,11 @@ constexpr std::string_view kTestLayout = "object TestMainForm: TTestMainForm\n"
 class MessageDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        backend = &vcl::headless::InstallHeadlessBackend();
-        application = std::make_unique<TApplication>(nullptr);
-        Application = application.get();
-        Application->SetTitle("Setup");
+        backend = &session.Backend();
         vcl::RegisterResource("TTestMainForm", kTestLayout);
         Application->CreateForm(main);
         main->Show();
         backend->ProcessPending();
-    }
-    void TearDown() override {
-        Application = nullptr;
-        application.reset();
-        vcl::RemoveBackend();
     }
     // Runs `answer` once the box is up, then shows the box and returns its result.
     int Ask(unsigned flags, std::function<void(THeadlessWindow&)> answer) {
@@ -60,8 +53,8 @@ protected:
                                        kBoxCaption, flags);
     }
 
+    THeadlessSession session;
     THeadlessBackend* backend = nullptr;
-    std::unique_ptr<TApplication> application;
     TTestMainForm* main = nullptr;
 };
 
