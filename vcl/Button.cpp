@@ -4,6 +4,9 @@
 
 namespace {
 
+// The size a new button has until a layout or the program sets one.
+constexpr TSize kDefaultSize{75, 25};
+
 // The dotted focus rectangle lies this far inside the button's edge.
 constexpr int kFocusInset = 4;
 
@@ -22,7 +25,7 @@ void DottedFrame(TCanvas& canvas, const TRect& r, TColor color) {
 } // namespace
 
 TButton::TButton(TComponent* AOwner) : TCustomControl(AOwner) {
-    SetBounds(0, 0, 75, 25);
+    SetBounds(0, 0, kDefaultSize.Width, kDefaultSize.Height);
     SetColor(clBtnFace);
     SetTabStop(true);
 }

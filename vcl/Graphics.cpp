@@ -9,8 +9,15 @@ void TFont::Assign(const TFont& other) {
     Changed();
 }
 
+namespace {
+// A positive height is the whole cell, internal leading included: in the layout's font a
+// 13-pixel cell holds 11-pixel characters.
+constexpr int kCellPixels = 13;
+constexpr int kCharacterPixels = 11;
+} // namespace
+
 vcl::TFontSpec TFont::Spec() const {
-    // A positive height includes internal leading; the backends want the character height.
-    int h = height_ < 0 ? -height_ : height_ * 11 / 13;
+    // The backends want the character height.
+    int h = height_ < 0 ? -height_ : height_ * kCharacterPixels / kCellPixels;
     return {name_, h, (style_ & fsBold) != 0};
 }

@@ -5,11 +5,15 @@
 #include "vcl/TextLayout.h"
 
 namespace {
+
+// The size a new label has until a layout or the program sets one.
+constexpr TSize kDefaultSize{65, 17};
+// Tab stops lie every eight average character widths.
 constexpr int kTabStopChars = 8;
-}
+} // namespace
 
 TLabel::TLabel(TComponent* AOwner) : TGraphicControl(AOwner) {
-    SetBounds(0, 0, 65, 17);
+    SetBounds(0, 0, kDefaultSize.Width, kDefaultSize.Height);
 }
 
 void TLabel::SetCaption(const AnsiString& v) {

@@ -6,6 +6,9 @@
 
 namespace {
 
+// The size a new panel has until a layout or the program sets one.
+constexpr TSize kDefaultSize{185, 41};
+
 constexpr int kSunkenEdge = 2;
 
 TBevelCut BevelFromName(const AnsiString& name) {
@@ -25,7 +28,7 @@ void BevelColors(TBevelCut cut, TColor& topLeft, TColor& bottomRight) {
 } // namespace
 
 TPanel::TPanel(TComponent* AOwner) : TCustomControl(AOwner) {
-    SetBounds(0, 0, 185, 41);
+    SetBounds(0, 0, kDefaultSize.Width, kDefaultSize.Height);
     SetColor(clBtnFace);
 }
 
