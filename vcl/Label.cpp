@@ -8,8 +8,6 @@ namespace {
 
 // The size a new label has until a layout or the program sets one.
 constexpr TSize kDefaultSize{65, 17};
-// Tab stops lie every eight average character widths.
-constexpr int kTabStopChars = 8;
 } // namespace
 
 TLabel::TLabel(TComponent* AOwner) : TGraphicControl(AOwner) {
@@ -63,7 +61,7 @@ void TLabel::Paint() {
     options.Width = ClientWidth();
     options.WordWrap = wordWrap_;
     options.ExpandTabs = true;
-    options.TabWidth = kTabStopChars * metrics.AveCharWidth;
+    options.TabWidth = vcl::kTabStopChars * metrics.AveCharWidth;
     auto lines = vcl::LayoutText(DisplayText(), options,
                                  [&](const AnsiString& s) { return canvas.TextWidth(s); });
     // Lines below the label's lower edge are cut; the label keeps its size.

@@ -20,6 +20,8 @@ constexpr int kButtonHeight = 23;
 constexpr int kButtonGap = 6;
 constexpr int kButtonSpace = 14;
 constexpr int kMinClientWidth = 120;
+// The box grows to its text: lines break only where the text breaks them.
+constexpr int kUnlimitedWidth = 1 << 20;
 constexpr unsigned kButtonMask = 0x0F;
 constexpr unsigned kIconMask = 0xF0;
 
@@ -97,9 +99,10 @@ public:
         auto& backend = Backend();
         TFontSpec spec = Font()->Spec();
         int lineHeight = backend.FontMetrics(spec).Height;
-        auto lines =
-            LayoutText(text, {1 << 20, false, true, 8 * backend.FontMetrics(spec).AveCharWidth},
-                       [&](const AnsiString& s) { return backend.TextWidth(s, spec); });
+        auto lines = LayoutText(
+            text,
+            {kUnlimitedWidth, false, true, kTabStopChars * backend.FontMetrics(spec).AveCharWidth},
+            [&](const AnsiString& s) { return backend.TextWidth(s, spec); });
         int textWidth = 0;
         for (const auto& line : lines)
             for (const auto& run : line.Runs)

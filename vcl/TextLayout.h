@@ -22,6 +22,9 @@ struct TTextLine {
     friend bool operator==(const TTextLine&, const TTextLine&) = default;
 };
 
+// Tab stops lie every eight average character widths.
+inline constexpr int kTabStopChars = 8;
+
 struct TTextLayoutOptions {
     int Width = 0;
     bool WordWrap = true;
