@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# The program's window as the desktop sees it: found by its caption, its size, centred
+# with its frame, its class, icon name and icon, a fixed size; the close box before any
+# run ends the program cleanly and installs nothing.
+#   setup_window.sh PROGRAM
+source "$(dirname "$0")/setup_lib.sh"
+icon_side=32
+
+setup_archive
+listing_before=$(cd "$ARCHIVE" && find . -type f -exec md5sum {} + | LC_ALL=C sort)
+start_setup
+w=$MAIN
+pass "window '$MAIN_CAPTION' found"
+
+read -r cx cy cw ch < <(client_geometry "$w")
+check_eq "${cw}x${ch}" "${CLIENT_W}x${CLIENT_H}" "client size"
+read -r sw sh < <(screen_size)
+read -r fx fy fw fh < <(frame_geometry "$w")
+[ "$fh" -gt "$ch" ] || fail "the window has no frame"
+check_eq "$fx $fy" "$(((sw - fw) / 2)) $(((sh - fh) / 2))" "frame ${fw}x${fh} on ${sw}x${sh} at"
+
+check_eq "$(xprop -id "$w" WM_CLASS)" 'WM_CLASS(STRING) = "Setup", "Setup"' "WM_CLASS"
+check_eq "$(xprop -id "$w" -notype WM_ICON_NAME)" 'WM_ICON_NAME = "Setup"' "icon name"
+check_eq "$(xprop -id "$w" -notype _NET_WM_ICON_NAME)" '_NET_WM_ICON_NAME = "Setup"' \
+    "EWMH icon name"
+
+# The program's icon has a mask: both opaque and see-through pixels, not a filled square.
+icon=$(xprop -id "$w" -f _NET_WM_ICON 32c _NET_WM_ICON | sed -n 's/.*= *//p' | tr -d ' ')
+IFS=, read -r -a values <<<"$icon"
+[ "${#values[@]}" -ge 2 ] || fail "no _NET_WM_ICON"
+check_eq "${values[0]}x${values[1]}" "${icon_side}x${icon_side}" "icon size"
+check_eq "${#values[@]}" $((2 + icon_side * icon_side)) "icon values"
+opaque=0 clear=0
+for v in "${values[@]:2}"; do
+    case $(((v >> 24) & 0xff)) in
+    255) opaque=$((opaque + 1)) ;;
+    0) clear=$((clear + 1)) ;;
+    esac
+done
+[ $opaque -gt 0 ] && [ $clear -gt 0 ] || fail "icon without a mask: $opaque opaque, $clear clear"
+pass "icon: $opaque opaque and $clear clear pixels"
+
+hints=$(xprop -id "$w" WM_NORMAL_HINTS)
+grep -q "minimum size: $CLIENT_W by $CLIENT_H" <<<"$hints" || fail "minimum size: $hints"
+grep -q "maximum size: $CLIENT_W by $CLIENT_H" <<<"$hints" || fail "maximum size: $hints"
+pass "WM_NORMAL_HINTS fix the size"
+actions=$(window_atoms "$w" _NET_WM_ALLOWED_ACTIONS)
+for offered in CLOSE MOVE MINIMIZE; do
+    grep -qx "_NET_WM_ACTION_$offered" <<<"$actions" || fail "$offered is not offered: $actions"
+done
+for refused in RESIZE MAXIMIZE_HORZ MAXIMIZE_VERT; do
+    if grep -qx "_NET_WM_ACTION_$refused" <<<"$actions"; then
+        fail "$refused is offered"
+    fi
+done
+pass "close, move and minimise offered; resize and maximise not"
+wmctrl -i -r "$w" -b add,maximized_vert,maximized_horz
+xdotool windowsize "$w" 600 400
+sleep "$E2E_SETTLE_S"
+read -r _ _ cw2 ch2 < <(client_geometry "$w")
+check_eq "${cw2}x${ch2}" "${CLIENT_W}x${CLIENT_H}" "client size after asking to maximise and resize"
+
+close_window "$w"
+wait_for_exit
+check_eq "$APP_STATUS" 0 "exit status after the close box"
+check_eq "$(find "$DRIVE_C" -mindepth 1 | wc -l)" 0 "entries on drive C:"
+listing_after=$(cd "$ARCHIVE" && find . -type f -exec md5sum {} + | LC_ALL=C sort)
+[ "$listing_after" == "$listing_before" ] || fail "the archive changed: $listing_after"
+pass "the archive is as it was"
