@@ -114,6 +114,15 @@ colour_count() {
         -format %c histogram:info: | awk -v c="$wanted" '$3 == c { n += $1 } END { print n + 0 }'
 }
 
+# button_focused FILE: the button shows its dotted focus rectangle (every other pixel of
+# its left side black).
+button_focused() {
+    local length=$((BTN_H - 2 * BTN_FOCUS_INSET)) dots
+    dots=$(colour_count "$1" $((BTN_X + BTN_FOCUS_INSET)) $((BTN_Y + BTN_FOCUS_INSET)) 1 \
+        $length $DARK)
+    [ "$dots" -ge $((length / 2 - 1)) ] && [ "$dots" -le $((length / 2 + 1)) ]
+}
+
 # keep_artefact FILE NAME: copies a screenshot where it outlives the test and says where.
 keep_artefact() {
     mkdir -p "$SETUP_ARTEFACTS"
