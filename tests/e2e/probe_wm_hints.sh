@@ -23,28 +23,7 @@ check_eq "$(printf '%08x' "${values[2]}")" "ffff0000" "icon top-left pixel"
 check_eq "$(printf '%08x' "${values[2 + 32 * 32 - 1]}")" "ff0000ff" "icon bottom-right pixel"
 
 read -r cx cy cw ch < <(client_geometry "$w")
-hints=$(xprop -id "$w" WM_NORMAL_HINTS)
-grep -q "minimum size: $cw by $ch" <<<"$hints" || fail "minimum size is not the size: $hints"
-grep -q "maximum size: $cw by $ch" <<<"$hints" || fail "maximum size is not the size: $hints"
-pass "WM_NORMAL_HINTS fix the size at ${cw}x${ch}"
-
-actions=$(window_atoms "$w" _NET_WM_ALLOWED_ACTIONS)
-for offered in CLOSE MOVE MINIMIZE; do
-    grep -qx "_NET_WM_ACTION_$offered" <<<"$actions" || fail "$offered is not offered: $actions"
-done
-for refused in RESIZE MAXIMIZE_HORZ MAXIMIZE_VERT; do
-    if grep -qx "_NET_WM_ACTION_$refused" <<<"$actions"; then
-        fail "$refused is offered"
-    fi
-done
-pass "close, move and minimise offered; resize and maximise not"
-
-# Asking anyway changes nothing.
-wmctrl -i -r "$w" -b add,maximized_vert,maximized_horz
-xdotool windowsize "$w" 600 400
-sleep "$E2E_SETTLE_S"
-read -r _ _ w2 h2 < <(client_geometry "$w")
-check_eq "${w2}x${h2}" "${cw}x${ch}" "client size after asking to maximise and resize"
+expect_fixed_size "$w" "$cw" "$ch"
 
 close_window "$w"
 wait_for_exit

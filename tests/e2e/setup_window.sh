@@ -40,25 +40,7 @@ done
 [ $opaque -gt 0 ] && [ $clear -gt 0 ] || fail "icon without a mask: $opaque opaque, $clear clear"
 pass "icon: $opaque opaque and $clear clear pixels"
 
-hints=$(xprop -id "$w" WM_NORMAL_HINTS)
-grep -q "minimum size: $CLIENT_W by $CLIENT_H" <<<"$hints" || fail "minimum size: $hints"
-grep -q "maximum size: $CLIENT_W by $CLIENT_H" <<<"$hints" || fail "maximum size: $hints"
-pass "WM_NORMAL_HINTS fix the size"
-actions=$(window_atoms "$w" _NET_WM_ALLOWED_ACTIONS)
-for offered in CLOSE MOVE MINIMIZE; do
-    grep -qx "_NET_WM_ACTION_$offered" <<<"$actions" || fail "$offered is not offered: $actions"
-done
-for refused in RESIZE MAXIMIZE_HORZ MAXIMIZE_VERT; do
-    if grep -qx "_NET_WM_ACTION_$refused" <<<"$actions"; then
-        fail "$refused is offered"
-    fi
-done
-pass "close, move and minimise offered; resize and maximise not"
-wmctrl -i -r "$w" -b add,maximized_vert,maximized_horz
-xdotool windowsize "$w" 600 400
-sleep "$E2E_SETTLE_S"
-read -r _ _ cw2 ch2 < <(client_geometry "$w")
-check_eq "${cw2}x${ch2}" "${CLIENT_W}x${CLIENT_H}" "client size after asking to maximise and resize"
+expect_fixed_size "$w" "$CLIENT_W" "$CLIENT_H"
 
 close_window "$w"
 wait_for_exit
