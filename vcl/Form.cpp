@@ -91,32 +91,54 @@ void TForm::Hide() {
 void TForm::Close() {
     if (Application && Application->MainForm() == this)
         Application->Terminate();
-    else if (modalResult_ == 0 && Visible())
+    else if (modal_)
         modalResult_ = mrCancel;
+    else
+        Hide();
 }
 
-int TForm::ShowModal() {
-    // Every other window of the application waits while this one is up.
-    std::vector<vcl::INativeWindow*> disabled;
-    if (Application)
+namespace {
+
+// The application's other windows wait while a modal form is up.
+class TDisabledWindows {
+public:
+    explicit TDisabledWindows(const TForm* modal) {
+        if (!Application)
+            return;
         for (TForm* f : Application->Forms())
-            if (f != this && f->Native()) {
+            if (f != modal && f->Native()) {
                 f->Native()->SetEnabled(false);
-                disabled.push_back(f->Native());
+                windows_.push_back(f->Native());
             }
+    }
+    ~TDisabledWindows() {
+        for (auto* w : windows_)
+            w->SetEnabled(true);
+    }
+    TDisabledWindows(const TDisabledWindows&) = delete;
+    TDisabledWindows& operator=(const TDisabledWindows&) = delete;
+
+private:
+    std::vector<vcl::INativeWindow*> windows_;
+};
+
+} // namespace
+
+int TForm::ShowModal() {
+    TDisabledWindows others(this);
     modalResult_ = 0;
+    modal_ = true;
     Show();
     try {
         while (modalResult_ == 0)
             vcl::Backend().WaitEvent();
     } catch (...) {
-        for (auto* n : disabled)
-            n->SetEnabled(true);
+        modal_ = false;
+        Hide();
         throw;
     }
+    modal_ = false;
     Hide();
-    for (auto* n : disabled)
-        n->SetEnabled(true);
     return modalResult_;
 }
 

@@ -39,7 +39,8 @@ public:
 
     void Show();
     void Hide();
-    // Closing the main form ends the application; any other form hides.
+    // Closing the main form ends the application; a modal form ends its modal loop;
+    // any other form hides.
     void Close();
     int ShowModal();
     int ModalResult() const { return modalResult_; }
@@ -90,5 +91,6 @@ private:
     TControl* capture_ = nullptr;
     bool inPaint_ = false;
     int modalResult_ = 0;
+    bool modal_ = false;
     TCanvas canvas_;
 };

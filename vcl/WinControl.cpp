@@ -189,4 +189,3 @@ bool TWinControl::SetProperty(const AnsiString& name, const vcl::TFormValue& val
         return TControl::SetProperty(name, value);
     return true;
 }
-
