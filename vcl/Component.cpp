@@ -1,7 +1,5 @@
 #include "vcl/Component.h"
 
-#include "vcl/FormText.h"
-
 #include <algorithm>
 
 TComponent::TComponent(TComponent* AOwner) : owner_(AOwner) {
@@ -26,11 +24,7 @@ TComponent* TComponent::FindComponent(const AnsiString& name) const {
     return nullptr;
 }
 
-bool TComponent::SetProperty(const AnsiString& name, const vcl::TFormValue& value) {
-    if (name == "Name") {
-        SetName(value.AsString());
-        return true;
-    }
+bool TComponent::SetProperty(const AnsiString&, const vcl::TFormValue&) {
     return false;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "vcl/Control.h"
+#include "vcl/Exception.h"
 #include "vcl/FormText.h"
 
 namespace vcl {
@@ -16,8 +17,11 @@ int CharsetFromValue(const TFormValue& value);
 // Looks `name` up in a table of (identifier, value) pairs; unknown names are an Exception.
 template <typename T, std::size_t N>
 T ValueFromName(const AnsiString& name, const std::pair<const char*, T> (&table)[N],
-                const char* what);
+                const char* what) {
+    for (const auto& [key, value] : table)
+        if (name == key)
+            return value;
+    throw Exception("Ung\xFCltiger Wert " + name + " f\xFCr " + what);
+}
 
 } // namespace vcl
-
-#include "vcl/LayoutValues.inl"

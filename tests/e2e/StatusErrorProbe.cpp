@@ -3,9 +3,7 @@
 // the report and "error-done" once it (pause included) has returned, then closes.
 #include "app/InstallMain.h"
 #include "vcl/Application.h"
-#include "vcl/Exception.h"
 #include "vcl/backends/fltk/FltkBackend.h"
-#include "win32/Cp1252.h"
 
 #include <cstdio>
 #include <memory>
@@ -22,13 +20,9 @@ void Say(const char* line) {
 } // namespace
 
 int main() {
-    std::unique_ptr<vcl::IBackend> backend;
-    try {
-        backend = vcl::fltk::CreateFltkBackend();
-    } catch (const Exception& e) {
-        std::fprintf(stderr, "%s\n", win32::Cp1252ToUtf8(e.Message()).c_str());
+    auto backend = vcl::fltk::CreateFltkBackendOrExplain();
+    if (!backend)
         return 1;
-    }
     vcl::InstallBackend(std::move(backend));
     {
         auto application = std::make_unique<TApplication>(nullptr);

@@ -227,3 +227,19 @@ expect_fixed_size() {
     read -r _ _ w2 h2 < <(client_geometry "$w")
     check_eq "${w2}x${h2}" "${cw}x${ch}" "client size after asking to maximise and resize"
 }
+
+# expect_program_names WINDOW NAME: the window manager and taskbar know the program by NAME.
+expect_program_names() {
+    check_eq "$(xprop -id "$1" WM_CLASS)" "WM_CLASS(STRING) = \"$2\", \"$2\"" "WM_CLASS"
+    check_eq "$(xprop -id "$1" -notype WM_ICON_NAME)" "WM_ICON_NAME = \"$2\"" "icon name"
+    check_eq "$(xprop -id "$1" -notype _NET_WM_ICON_NAME)" "_NET_WM_ICON_NAME = \"$2\"" \
+        "EWMH icon name"
+}
+
+# read_icon WINDOW ARRAY: puts _NET_WM_ICON into the named array: width, height, then
+# the pixels as 0xAARRGGBB numbers.
+read_icon() {
+    local icon
+    icon=$(xprop -id "$1" -f _NET_WM_ICON 32c _NET_WM_ICON | sed -n 's/.*= *//p' | tr -d ' ')
+    IFS=, read -r -a "$2" <<<"$icon"
+}

@@ -9,14 +9,10 @@ start_app "$probe" --title Setup
 w=$(wait_for_window "$caption")
 wait_for_line "^main paint"
 
-check_eq "$(xprop -id "$w" WM_CLASS)" 'WM_CLASS(STRING) = "Setup", "Setup"' "WM_CLASS"
-check_eq "$(xprop -id "$w" -notype WM_ICON_NAME)" 'WM_ICON_NAME = "Setup"' "icon name"
-check_eq "$(xprop -id "$w" -notype _NET_WM_ICON_NAME)" '_NET_WM_ICON_NAME = "Setup"' \
-    "EWMH icon name"
+expect_program_names "$w" Setup
 
 # The probe's icon: 32x32, red top half, blue bottom half, opaque (0xAARRGGBB).
-icon=$(xprop -id "$w" -f _NET_WM_ICON 32c _NET_WM_ICON | sed -n 's/.*= *//p' | tr -d ' ')
-IFS=, read -r -a values <<<"$icon"
+read_icon "$w" values
 check_eq "${values[0]}x${values[1]}" "32x32" "icon size"
 check_eq "${#values[@]}" $((2 + 32 * 32)) "icon values"
 check_eq "$(printf '%08x' "${values[2]}")" "ffff0000" "icon top-left pixel"

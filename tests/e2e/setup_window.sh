@@ -19,14 +19,10 @@ read -r fx fy fw fh < <(frame_geometry "$w")
 [ "$fh" -gt "$ch" ] || fail "the window has no frame"
 check_eq "$fx $fy" "$(((sw - fw) / 2)) $(((sh - fh) / 2))" "frame ${fw}x${fh} on ${sw}x${sh} at"
 
-check_eq "$(xprop -id "$w" WM_CLASS)" 'WM_CLASS(STRING) = "Setup", "Setup"' "WM_CLASS"
-check_eq "$(xprop -id "$w" -notype WM_ICON_NAME)" 'WM_ICON_NAME = "Setup"' "icon name"
-check_eq "$(xprop -id "$w" -notype _NET_WM_ICON_NAME)" '_NET_WM_ICON_NAME = "Setup"' \
-    "EWMH icon name"
+expect_program_names "$w" Setup
 
 # The program's icon has a mask: both opaque and see-through pixels, not a filled square.
-icon=$(xprop -id "$w" -f _NET_WM_ICON 32c _NET_WM_ICON | sed -n 's/.*= *//p' | tr -d ' ')
-IFS=, read -r -a values <<<"$icon"
+read_icon "$w" values
 [ "${#values[@]}" -ge 2 ] || fail "no _NET_WM_ICON"
 check_eq "${values[0]}x${values[1]}" "${icon_side}x${icon_side}" "icon size"
 check_eq "${#values[@]}" $((2 + icon_side * icon_side)) "icon values"

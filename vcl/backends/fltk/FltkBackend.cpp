@@ -3,12 +3,14 @@
 #include "vcl/Exception.h"
 #include "vcl/backends/fltk/FltkContext.h"
 #include "vcl/backends/fltk/FltkWindow.h"
+#include "win32/Cp1252.h"
 
 #include <FL/Fl.H>
 #include <FL/x.H>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <thread>
 #include <utility>
@@ -108,3 +110,12 @@ std::unique_ptr<IBackend> CreateFltkBackend() {
 }
 
 } // namespace vcl::fltk
+
+std::unique_ptr<vcl::IBackend> vcl::fltk::CreateFltkBackendOrExplain() {
+    try {
+        return CreateFltkBackend();
+    } catch (const Exception& e) {
+        std::fprintf(stderr, "%s\n", win32::Cp1252ToUtf8(e.Message()).c_str());
+        return nullptr;
+    }
+}
